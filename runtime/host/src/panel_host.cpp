@@ -236,6 +236,19 @@ const GaugeHeader* PanelHost::header(InstanceId id) const {
     return instance != nullptr ? instance->header : nullptr;
 }
 
+ImageSize PanelHost::design_size(InstanceId id) const {
+    GaugeInstance* instance = find(id);
+    if (instance == nullptr || instance->image_records.empty() ||
+        instance->image_records.front().first != reinterpret_cast<StaticImage*>(instance->root))
+        return {0, 0};
+    return instance->image_records.front().second->size;
+}
+
+const LoadedModule* PanelHost::module_of(InstanceId id) const {
+    GaugeInstance* instance = find(id);
+    return instance != nullptr ? instance->module : nullptr;
+}
+
 bool PanelHost::has_instance(InstanceId id) const { return find(id) != nullptr; }
 
 GaugeInstance* PanelHost::find(InstanceId id) const {

@@ -4,6 +4,7 @@
 
 #include "panel_abi/records.h"
 #include "panel_host/variable_store.h"
+#include "panel_sim/vertical_autopilot.h"
 
 namespace panel_sim {
 
@@ -26,8 +27,10 @@ public:
     void advance_frame();
 
 private:
-    struct State;
     panel_host::VariableStore& store_;
+    // The part of the aircraft that lives outside the store: the vertical autopilot's
+    // switches and whether it has reached its altitude target.
+    VerticalAutopilot vertical_autopilot_;
 };
 
 }  // namespace panel_sim

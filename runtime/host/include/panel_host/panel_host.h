@@ -82,6 +82,10 @@ public:
     // The state of each element of an instance after its last frame, in pre-order.
     const std::vector<ElementState>& elements(InstanceId instance) const;
     const panel_abi::GaugeHeader* header(InstanceId instance) const;
+    // The gauge's design size: its background bitmap's width and height (0 × 0 without one).
+    panel_abi::ImageSize design_size(InstanceId instance) const;
+    // The module an instance belongs to.
+    const LoadedModule* module_of(InstanceId instance) const;
     bool has_instance(InstanceId instance) const;
 
     VariableStore& store() { return store_; }
