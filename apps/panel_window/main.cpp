@@ -2,13 +2,13 @@
 // aircraft behind it. Without a display it draws the panel once to a PNG instead.
 //
 //   panel_window [--panel FILE] [--modules DIR] [--png FILE] [--frames N] [--scale N]
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "module_files.h"
+#include "panel_host/renderer.h"
 #include "panel_session.h"
 #include "window_loop.h"
 
@@ -16,16 +16,6 @@ namespace {
 
 // Frames run before a headless picture is taken, so that the aircraft and gauges settle.
 constexpr int kHeadlessFrames = 36;
-
-std::string executable_dir() {
-    char path[4096];
-    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (length <= 0) return ".";
-    path[length] = '\0';
-    std::string full(path);
-    const size_t slash = full.rfind('/');
-    return slash == std::string::npos ? "." : full.substr(0, slash);
-}
 
 bool has_display() {
     const char* x11 = std::getenv("DISPLAY");
@@ -46,26 +36,9 @@ bool parse_count(const char* text, int& out) {
     return true;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    std::string panel = "panels/default/panel.cfg";
-    std::string modules = executable_dir() + "/../modules";
-    std::string png;
-    panel_window::WindowOptions options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        const bool has_value = i + 1 < argc;
-        if (argument == "--panel" && has_value) panel = argv[++i];
-        else if (argument == "--modules" && has_value) modules = argv[++i];
-        else if (argument == "--png" && has_value) png = argv[++i];
-        else if (argument == "--frames" && has_value) {
-            if (!parse_count(argv[++i], options.quit_after_frames)) return usage();
-        } else if (argument == "--scale" && has_value) {
-            if (!parse_count(argv[++i], options.scale) || options.scale > 8) return usage();
-        } else return usage();
-    }
-
+// Bring the panel up and either run its window or draw it once to a PNG.
+int run_panel(const std::string& modules, const std::string& panel, std::string png,
+              const panel_window::WindowOptions& options) {
     panel_window::PanelSession session(modules, panel);
     for (const std::string& problem : session.problems()) std::fprintf(stderr, "%s\n", problem.c_str());
     session.on_key_event([](const panel_abi::KeyEvent& event) {
@@ -82,6 +55,31 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot write the panel picture to %s\n", png.c_str());
         return 1;
     }
-    std::printf("no display: wrote the panel picture to %s\n", png.c_str());
+    std::printf("wrote the panel picture to %s\n", png.c_str());
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string panel = "panels/default/panel.cfg";
+    std::string modules = panel_apps::default_module_dir();
+    std::string png;
+    panel_window::WindowOptions options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        const bool has_value = i + 1 < argc;
+        if (argument == "--panel" && has_value) panel = argv[++i];
+        else if (argument == "--modules" && has_value) modules = argv[++i];
+        else if (argument == "--png" && has_value) png = argv[++i];
+        else if (argument == "--frames" && has_value) {
+            if (!parse_count(argv[++i], options.quit_after_frames)) return usage();
+        } else if (argument == "--scale" && has_value) {
+            if (!parse_count(argv[++i], options.scale) || options.scale > 8) return usage();
+        } else return usage();
+    }
+
+    const int status = run_panel(modules, panel, png, options);
+    panel_host::release_drawing_caches();
+    return status;
 }

@@ -1,4 +1,5 @@
 // Installs the host's font aliases into fontconfig's current configuration.
+#include <cairo.h>
 #include <fontconfig/fontconfig.h>
 
 #include "font_aliases.h"
@@ -13,6 +14,11 @@ void install_font_aliases() {
                    config, reinterpret_cast<const FcChar8*>(kFontAliasesConf), FcTrue) == FcTrue;
     }();
     (void)installed;
+}
+
+void release_drawing_caches() {
+    cairo_debug_reset_static_data();
+    FcFini();
 }
 
 }  // namespace panel_host

@@ -17,6 +17,10 @@ namespace panel_host {
 // Mono). Called once before the first text is drawn; later calls do nothing.
 void install_font_aliases();
 
+// Hand back the fonts and patterns cairo and fontconfig keep process-wide, once nothing draws
+// any more (after the last renderer is gone), so that a leak checker sees a clean exit.
+void release_drawing_caches();
+
 class GaugeRenderer {
 public:
     explicit GaugeRenderer(const PanelHost& host);
