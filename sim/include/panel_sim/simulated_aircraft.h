@@ -4,9 +4,12 @@
 
 #include "panel_abi/records.h"
 #include "panel_host/variable_store.h"
-#include "panel_sim/vertical_autopilot.h"
+#include <memory>
+#include <vector>
 
 namespace panel_sim {
+
+class AircraftSystem;
 
 // The panel frame rate: token 0x01 counts frames at this rate.
 constexpr int kFramesPerSecond = 18;
@@ -15,6 +18,9 @@ class SimulatedAircraft {
 public:
     // Writes the aircraft's state at start into the store.
     explicit SimulatedAircraft(panel_host::VariableStore& store);
+    ~SimulatedAircraft();
+    SimulatedAircraft(const SimulatedAircraft&) = delete;
+    SimulatedAircraft& operator=(const SimulatedAircraft&) = delete;
 
     // Back to the state at start.
     void reset();
@@ -28,9 +34,7 @@ public:
 
 private:
     panel_host::VariableStore& store_;
-    // The part of the aircraft that lives outside the store: the vertical autopilot's
-    // switches and whether it has reached its altitude target.
-    VerticalAutopilot vertical_autopilot_;
+    std::vector<std::unique_ptr<AircraftSystem>> systems_;
 };
 
 }  // namespace panel_sim

@@ -1,0 +1,14 @@
+// The systems the simulated aircraft is made of. Each new system is one line here.
+#include "aircraft_system.h"
+#include "autopilot_system.h"
+
+namespace panel_sim {
+
+std::vector<std::unique_ptr<AircraftSystem>> make_aircraft_systems() {
+    std::vector<std::unique_ptr<AircraftSystem>> systems;
+    systems.push_back(std::make_unique<AutopilotSystem>());
+    // (new systems: add one push_back line above this comment)
+    return systems;
+}
+
+}  // namespace panel_sim
