@@ -56,10 +56,15 @@ void draw_text(cairo_t* cr, const TextString& text, const std::string& shown) {
                            text.font_weight >= 600 ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
     // The box height sets the character height, as the simulator sizes its gauge fonts.
     cairo_set_font_size(cr, height);
-    cairo_font_extents_t font;
-    cairo_font_extents(cr, &font);
     cairo_text_extents_t extents;
     cairo_text_extents(cr, shown.c_str(), &extents);
+    // A text wider than its box is set smaller rather than losing its ends.
+    if (extents.x_advance > width) {
+        cairo_set_font_size(cr, height * width / extents.x_advance);
+        cairo_text_extents(cr, shown.c_str(), &extents);
+    }
+    cairo_font_extents_t font;
+    cairo_font_extents(cr, &font);
 
     double left = x;
     if (text.format & kFormatCentre)
