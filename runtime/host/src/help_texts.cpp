@@ -16,6 +16,15 @@ constexpr HelpText kHelpTexts[] = {
     {0xa019, "Power lever"},
     {0xa024, "Propeller lever"},
     {0xa025, "Mixture lever"},
+    {0xa020, "Engine RPM"},
+    {0xa021, "Manifold pressure"},
+    {0xa022, "Oil temperature"},
+    {0xa023, "Oil pressure"},
+    {0xa031, "Fuel flow"},
+    {0xa032, "Cylinder head temperature"},
+    {0xa036, "Suction"},
+    {0xab6f, "Turbine inlet temperature"},
+    {0xa40f, "Engine monitor"},
 };
 
 }  // namespace

@@ -24,5 +24,11 @@ const Drawing* find_drawing(std::string_view name);
 
 // The drawings themselves, one file each.
 void draw_calibration(cairo_t* cr, int width, int height);
+// The twin-needle engine gauges' faces (drawing_twin_needle_faces.cpp).
+void draw_twin_needle_halttff(cairo_t* cr, int width, int height);
+void draw_twin_needle_halfuel(cairo_t* cr, int width, int height);
+void draw_twin_needle_halchvc(cairo_t* cr, int width, int height);
+void draw_twin_needle_halmprp(cairo_t* cr, int width, int height);
+void draw_twin_needle_halotop(cairo_t* cr, int width, int height);
 
 }  // namespace picture_builder
