@@ -132,7 +132,9 @@ void mark_drawn(ElementState& state, const std::set<uint32_t>& active_failures) 
     state.hidden = (state.element->image_flags & kImageHidden) != 0;
     state.failed = element_failed(*state.element, active_failures);
     const bool drawable = state.kind >= kStaticImage && state.kind <= kSprite && state.kind != kMovingImage;
-    state.drawn = drawable && !state.hidden && !state.failed;
+    // An icon outside its cases shows no picture, so nothing of it is drawn.
+    const bool has_picture = state.kind != kIcon || state.icon_case >= 0;
+    state.drawn = drawable && has_picture && !state.hidden && !state.failed;
 }
 
 }  // namespace panel_host

@@ -137,7 +137,7 @@ void GaugeRenderer::draw_element(cairo_t* cr, const LoadedModule* module, const 
         }
         break;
     case kSprite: {
-        cairo_surface_t* texture = picture(module, element.image_id, false);
+        cairo_surface_t* texture = picture(module, element.image_id, transparent);
         cairo_surface_t* window = picture(module, element.image_id + 1, true);
         if (texture == nullptr || window == nullptr) break;
         const int window_width = cairo_image_surface_get_width(window);
