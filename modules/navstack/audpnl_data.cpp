@@ -97,25 +97,18 @@ constinit StaticImage face = {
 
 constinit Element* element_list[] = {&face.header};
 
-constexpr MouseArea key_button(MouseBox box, uint32_t key_event) {
-    return mouse_key_area(box, kCursorPush, kMouseLeftClick, key_event);
-}
-constexpr MouseArea handler_button(MouseBox box, MouseHandler handler) {
-    return mouse_handler_area(box, kCursorPush, kMouseLeftClick, handler);
-}
-
 constinit MouseArea mouse_list[] = {
     mouse_group({0, 0, 0, 0}),
-    key_button({120, 11, 35, 26}, kSelectCom1),
-    key_button({160, 11, 35, 26}, kSelectCom2),
-    key_button({260, 46, 32, 40}, kToggleComSplit),
-    handler_button({261, 11, 35, 26}, nav1_pressed),
-    handler_button({302, 11, 35, 26}, nav2_pressed),
-    handler_button({343, 11, 35, 26}, dme_pressed),
-    key_button({74, 11, 35, 26}, kToggleMarkerAudio),
-    handler_button({385, 11, 35, 26}, adf_pressed),
-    handler_button({450, 47, 33, 33}, copilot_knob_pressed),
-    handler_button({450, 15, 32, 16}, test_pressed),
+    push_button({120, 11, 35, 26}, kSelectCom1),
+    push_button({160, 11, 35, 26}, kSelectCom2),
+    push_button({260, 46, 32, 40}, kToggleComSplit),
+    push_button({261, 11, 35, 26}, nav1_pressed),
+    push_button({302, 11, 35, 26}, nav2_pressed),
+    push_button({343, 11, 35, 26}, dme_pressed),
+    push_button({74, 11, 35, 26}, kToggleMarkerAudio),
+    push_button({385, 11, 35, 26}, adf_pressed),
+    push_button({450, 47, 33, 33}, copilot_knob_pressed),
+    push_button({450, 15, 32, 16}, test_pressed),
     mouse_group_end(),
     mouse_list_end(),
 };

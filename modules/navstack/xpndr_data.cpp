@@ -134,9 +134,6 @@ constinit StaticImage face = {
 
 constinit Element* element_list[] = {&face.header};
 
-constexpr MouseArea button(MouseBox box, MouseHandler handler) {
-    return mouse_handler_area(box, kCursorPush, kMouseLeftClick, handler);
-}
 constexpr MouseArea step_up(MouseBox box, uint32_t key_event) {
     return mouse_key_area(box, kCursorIncrease, kMouseLeftClick, key_event);
 }
@@ -146,17 +143,17 @@ constexpr MouseArea step_down(MouseBox box, uint32_t key_event) {
 
 constinit MouseArea mouse_list[] = {
     mouse_group({0, 0, 0, 0}),
-    button({14, 53, 30, 24}, vfr_pressed),
-    button({417, 21, 30, 24}, func_pressed),
-    button({457, 52, 30, 24}, clr_pressed),
-    button({15, 91, 30, 24}, digit_pressed<0>),
-    button({60, 91, 30, 24}, digit_pressed<1>),
-    button({104, 91, 30, 24}, digit_pressed<2>),
-    button({148, 91, 30, 24}, digit_pressed<3>),
-    button({192, 91, 30, 24}, digit_pressed<4>),
-    button({247, 91, 30, 24}, digit_pressed<5>),
-    button({291, 91, 30, 24}, digit_pressed<6>),
-    button({336, 91, 30, 24}, digit_pressed<7>),
+    push_button({14, 53, 30, 24}, vfr_pressed),
+    push_button({417, 21, 30, 24}, func_pressed),
+    push_button({457, 52, 30, 24}, clr_pressed),
+    push_button({15, 91, 30, 24}, digit_pressed<0>),
+    push_button({60, 91, 30, 24}, digit_pressed<1>),
+    push_button({104, 91, 30, 24}, digit_pressed<2>),
+    push_button({148, 91, 30, 24}, digit_pressed<3>),
+    push_button({192, 91, 30, 24}, digit_pressed<4>),
+    push_button({247, 91, 30, 24}, digit_pressed<5>),
+    push_button({291, 91, 30, 24}, digit_pressed<6>),
+    push_button({336, 91, 30, 24}, digit_pressed<7>),
     // The code: the upper edge of each digit steps it up, the lower edge down.
     mouse_group({190, 33, 96, 30}, kCursorNone, kCodeHelpId),
     step_up({0, 0, 15, 10}, kStepFirstDigitUp),

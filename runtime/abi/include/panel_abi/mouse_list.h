@@ -39,6 +39,14 @@ constexpr MouseArea mouse_handler_area(MouseBox box, int32_t cursor, uint32_t ev
     return record;
 }
 
+// The most common area: a push button taking a left click, with a key event or a handler.
+constexpr MouseArea push_button(MouseBox box, uint32_t key_event) {
+    return mouse_key_area(box, kCursorPush, kMouseLeftClick, key_event);
+}
+constexpr MouseArea push_button(MouseBox box, MouseHandler handler) {
+    return mouse_handler_area(box, kCursorPush, kMouseLeftClick, handler);
+}
+
 constexpr MouseArea mouse_tooltip(const char* text, const void* args = nullptr) {
     MouseArea record{};
     record.kind = kMouseTooltip;
